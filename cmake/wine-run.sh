@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Runs a Windows program under Wine with the environment our tests expect:
+#   wine-run.sh PREFIX_DIR PROGRAM.exe [ARGS...]
+# One prefix per build tree, made on first use; one persistent wineserver per prefix, so that
+# two programs starting at once never race to start it; code page 936 (zh_CN.UTF-8); a fixed
+# time zone; no Mono or Gecko install prompts; Wine's own debug output off unless WINEDEBUG is
+# already set.
+set -euo pipefail
+
+prefix=$1; shift
+export WINEPREFIX=$prefix
+export WINEARCH=win64
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-"mscoree,mshtml="}
+export WINEDEBUG=${WINEDEBUG:--all}
+export LC_ALL=zh_CN.UTF-8
+export TZ=${TESSIVO_TEST_TZ:-Asia/Shanghai}
+# The request object must talk to our loopback servers directly.
+unset http_proxy https_proxy HTTP_PROXY HTTPS_PROXY no_proxy NO_PROXY
+
+wine=$(command -v wine64 || command -v wine)
+
+if [[ ! -f $prefix/system.reg ]]; then
+  mkdir -p "$(dirname "$prefix")"
+  (
+    flock 9
+    if [[ ! -f $prefix/system.reg ]]; then
+      echo "wine-run: creating the Wine prefix $prefix (once per build tree)" >&2
+      "$wine" wineboot -i >/dev/null 2>&1 || true
+      wineserver -w
+    fi
+  ) 9>"$prefix.lock"
+fi
+
+# A persistent server: it stays until `wineserver -k` (the test command stops it at the end).
+wineserver -p 2>/dev/null || true
+
+exec "$wine" "$@"
