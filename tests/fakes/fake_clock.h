@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <string>
 #include <vector>
 
 #include "datetime/date_fields.h"
@@ -19,22 +20,33 @@ class FakeClock : public Clock {
   std::deque<std::int32_t> ticks;          // TickCount readings, in order; then `lastTick`
   std::int32_t lastTick = 0;
   int tickReadings = 0;
+  std::vector<std::string>* journal = nullptr;  // when set, every call is noted there too
 
-  DateFields ReadLocalTime() override { return now; }
+  DateFields ReadLocalTime() override {
+    Note("read clock");
+    return now;
+  }
 
   bool SetLocalTime(const DateFields& fields) override {
+    Note("set clock");
     setRequests.push_back(fields);
     if (acceptSet) now = fields;
     return acceptSet;
   }
 
   std::int32_t TickCount() override {
+    Note("tick");
     ++tickReadings;
     if (!ticks.empty()) {
       lastTick = ticks.front();
       ticks.pop_front();
     }
     return lastTick;
+  }
+
+ private:
+  void Note(const char* call) {
+    if (journal != nullptr) journal->push_back(call);
   }
 };
 

@@ -13,6 +13,11 @@ struct FakePlatform {
   FakeMessageBox messageBox;
   FakeHttpRequestFactory http;
   Platform platform{clock, messageBox, http};
+
+  // One journal for the request object and the clock, so tests can check their order.
+  FakePlatform() { clock.journal = &http.journal; }
+  FakePlatform(const FakePlatform&) = delete;
+  FakePlatform& operator=(const FakePlatform&) = delete;
 };
 
 }  // namespace tessivo::testing
