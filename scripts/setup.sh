@@ -4,6 +4,13 @@
 # only checks and returns.
 set -euo pipefail
 
+# apt-get and locale-gen need root: use sudo when there is one and we are not root.
+as_root=()
+if ((EUID != 0)); then
+  command -v sudo >/dev/null || { echo "setup: run this as root (or install sudo)" >&2; exit 1; }
+  as_root=(sudo)
+fi
+
 packages=(
   # host build, tests, sanitizers, fuzzers, benchmarks
   cmake ninja-build g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
@@ -25,14 +32,15 @@ done
 if ((${#missing[@]})); then
   echo "setup: installing ${#missing[@]} packages: ${missing[*]}"
   echo "setup: this takes a few minutes on a fresh machine"
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -q
-  apt-get install -y -q --no-install-recommends "${missing[@]}"
+  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
+  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 
 if ! locale -a 2>/dev/null | grep -qix 'zh_CN.utf8'; then
   echo "setup: generating the zh_CN.UTF-8 locale"
-  sed -i 's/^# *\(zh_CN.UTF-8 UTF-8\)/\1/' /etc/locale.gen
-  grep -q '^zh_CN.UTF-8 UTF-8' /etc/locale.gen || echo 'zh_CN.UTF-8 UTF-8' >> /etc/locale.gen
-  locale-gen
+  "${as_root[@]}" sed -i 's/^# *\(zh_CN.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -q '^zh_CN.UTF-8 UTF-8' /etc/locale.gen ||
+    echo 'zh_CN.UTF-8 UTF-8' | "${as_root[@]}" tee -a /etc/locale.gen >/dev/null
+  "${as_root[@]}" locale-gen
 fi

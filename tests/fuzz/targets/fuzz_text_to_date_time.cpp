@@ -1,0 +1,19 @@
+// Fuzzes TextToDateTime; every value it reads must come back from its own text form.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+#include "datetime/date_time.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view text(reinterpret_cast<const char*>(data), size);
+  const tessivo::DateTime value = tessivo::TextToDateTime(text);
+  // Whole seconds from 0100-01-01 to 9999-12-31 23:59:59.
+  if (!(value >= tessivo::MinDateTime && value < tessivo::MaxDateTime + 1)) std::abort();
+  if (value <= tessivo::MaxDateTime &&
+      tessivo::TextToDateTime(tessivo::DateTimeToText(value)) != value) {
+    std::abort();
+  }
+  return 0;
+}
