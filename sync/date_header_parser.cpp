@@ -34,17 +34,9 @@ std::vector<std::string_view> SplitText(std::string_view text, std::string_view 
   if (delimiter.empty()) return {text};
 
   std::size_t start = 0;
-  std::size_t pos = 0;
-  while (text.size() - pos >= delimiter.size()) {
-    if (text.compare(pos, delimiter.size(), delimiter) == 0) {
-      members.push_back(text.substr(start, pos - start));
-      pos += delimiter.size();
-      start = pos;
-      continue;
-    }
-    const std::string_view ch = text::CharAt(text, pos);
-    if (ch.empty()) break;  // a cut double-byte character ends the text
-    pos += ch.size();
+  for (std::size_t found; (found = text::Find(text, delimiter, start)) != std::string_view::npos;) {
+    members.push_back(text.substr(start, found - start));
+    start = found + delimiter.size();
   }
   if (start < text.size()) members.push_back(text.substr(start));
   return members;

@@ -73,4 +73,28 @@ class Characters {
   std::string_view text_;
 };
 
+// The byte offset of the first occurrence of `needle` that starts on a character boundary at
+// or after `from`, or npos. The scan stops at a cut lead byte at the end of the text.
+constexpr std::size_t Find(std::string_view text, std::string_view needle, std::size_t from = 0) {
+  if (needle.empty()) return from <= text.size() ? from : std::string_view::npos;
+  std::size_t pos = from;
+  while (text.size() - pos >= needle.size()) {
+    if (text.compare(pos, needle.size(), needle) == 0) return pos;
+    const std::string_view ch = CharAt(text, pos);
+    if (ch.empty()) break;
+    pos += ch.size();
+  }
+  return std::string_view::npos;
+}
+
+// The byte offset of the last occurrence of a single-byte character (a backslash, say) that
+// stands as a character of its own, or npos: a trail byte of equal value never counts.
+constexpr std::size_t FindLast(std::string_view text, char ascii) {
+  std::size_t found = std::string_view::npos;
+  for (const std::string_view ch : Characters(text)) {
+    if (ch.size() == 1 && ch[0] == ascii) found = static_cast<std::size_t>(ch.data() - text.data());
+  }
+  return found;
+}
+
 }  // namespace tessivo::text

@@ -38,3 +38,24 @@ TEST(Characters, OffsetsFollowTheBytes) {
 
 }  // namespace
 }  // namespace tessivo::text
+
+namespace tessivo::text {
+namespace {
+
+TEST(Find, OnlyOnCharacterBoundaries) {
+  EXPECT_EQ(Find("a\\b", "\\"), 1u);
+  EXPECT_EQ(Find("\x81\x5C\\", "\\"), 2u);          // not the trail byte of 81 5C
+  EXPECT_EQ(Find("ab\xC4\\", "\\"), std::string_view::npos);  // C4 takes the backslash along
+  EXPECT_EQ(Find("abc", "x"), std::string_view::npos);
+  EXPECT_EQ(Find("a b c", " ", 2), 3u);
+}
+
+TEST(FindLast, SkipsTrailBytes) {
+  EXPECT_EQ(FindLast("Software\\Main\\Start Page", '\\'), 13u);
+  EXPECT_EQ(FindLast("key\\\x81\x5C", '\\'), 3u);
+  EXPECT_EQ(FindLast("\x81\x5C", '\\'), std::string_view::npos);
+  EXPECT_EQ(FindLast("no backslash", '\\'), std::string_view::npos);
+}
+
+}  // namespace
+}  // namespace tessivo::text
