@@ -69,7 +69,8 @@ class WindowSystem {
 
   virtual bool Exists(UiHandle window) = 0;
   virtual void Show(UiHandle window, ShowCommand command) = 0;
-  virtual bool IsMinimized(UiHandle window) = 0;
+  // (Not IsMinimized: <windows.h> defines that name as a macro.)
+  virtual bool IsMinimised(UiHandle window) = 0;
   virtual void Activate(UiHandle window) = 0;
   virtual bool IsEnabled(UiHandle window) = 0;
   virtual void Enable(UiHandle window, bool enabled) = 0;

@@ -57,7 +57,7 @@ bool WindowModel::Load(std::string_view name, std::string_view parent, bool moda
   // destruction is already queued, in which case it goes now and a new one is built.
   if (LoadedWindow* existing = FindAlive(name)) {
     if (!existing->destroyPending) {
-      if (system_.IsMinimized(existing->handle)) {
+      if (system_.IsMinimised(existing->handle)) {
         system_.Show(existing->handle, ShowCommand::Restore);
       } else {
         system_.Activate(existing->handle);

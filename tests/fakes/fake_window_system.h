@@ -232,7 +232,7 @@ class FakeWindowSystem : public WindowSystem {
     }
   }
 
-  bool IsMinimized(UiHandle window) override { return Has(window) && units_.at(window).minimized; }
+  bool IsMinimised(UiHandle window) override { return Has(window) && units_.at(window).minimized; }
 
   void Activate(UiHandle window) override {
     if (Expect(window, "be activated")) Note("activate " + Name(window));
