@@ -13,7 +13,10 @@ export WINEARCH=win64
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-"mscoree,mshtml="}
 export WINEDEBUG=${WINEDEBUG:--all}
 export LC_ALL=zh_CN.UTF-8
-export TZ=${TESSIVO_TEST_TZ:-Asia/Shanghai}
+# China Standard Time in the POSIX form: Wine's clock reads TZ, and so does the C runtime of
+# the program (msvcrt parses TZ itself and knows only the POSIX form; given an Olson name such
+# as Asia/Shanghai it falls back to Greenwich time, 8 hours off Wine's local time).
+export TZ=${TESSIVO_TEST_TZ:-CST-8}
 # The request object must talk to our loopback servers directly.
 unset http_proxy https_proxy HTTP_PROXY HTTPS_PROXY no_proxy NO_PROXY
 
@@ -33,5 +36,9 @@ fi
 
 # A persistent server: it stays until `wineserver -k` (the test command stops it at the end).
 wineserver -p 2>/dev/null || true
+# Wine's background services start with the first program of a server and live as long as it
+# does. Started from here, with nothing open, they cannot hold the caller's output open (ctest
+# would wait for them until its time-out). On a running server this returns at once.
+"$wine" wineboot </dev/null >/dev/null 2>&1 || true
 
 exec "$wine" "$@"

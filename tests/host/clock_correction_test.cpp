@@ -136,7 +136,9 @@ TEST_P(FailureTest, LeavesTheClockAloneSilently) {
   EXPECT_TRUE(fake.clock.setRequests.empty());
   EXPECT_TRUE(fake.messageBox.shown.empty());
   EXPECT_EQ(fake.http.liveObjects, 0);
-  if (!fake.http.createFails) EXPECT_EQ(fake.http.journal.back(), "release");
+  if (!fake.http.createFails) {
+    EXPECT_EQ(fake.http.journal.back(), "release");
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(
