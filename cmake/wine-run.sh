@@ -28,14 +28,17 @@ if [[ ! -f $prefix/system.reg ]]; then
     flock 9
     if [[ ! -f $prefix/system.reg ]]; then
       echo "wine-run: creating the Wine prefix $prefix (once per build tree)" >&2
-      "$wine" wineboot -i >/dev/null 2>&1 || true
+      "$wine" wineboot -i </dev/null >/dev/null 2>&1 || true
       wineserver -w
+      # Wine draws the caption buttons with Marlett, which it only finds in the prefix.
+      mkdir -p "$prefix/drive_c/windows/Fonts"
+      cp -n /usr/share/wine/fonts/marlett.ttf "$prefix/drive_c/windows/Fonts/" 2>/dev/null || true
     fi
   ) 9>"$prefix.lock"
 fi
 
 # A persistent server: it stays until `wineserver -k` (the test command stops it at the end).
-wineserver -p 2>/dev/null || true
+wineserver -p </dev/null >/dev/null 2>&1 || true
 # Wine's background services start with the first program of a server and live as long as it
 # does. Started from here, with nothing open, they cannot hold the caller's output open (ctest
 # would wait for them until its time-out). On a running server this returns at once.
