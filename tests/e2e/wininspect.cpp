@@ -13,6 +13,7 @@
 //   close TITLE [TIMEOUT-MS]         sends WM_CLOSE to the visible window TITLE, waits until the
 //                                    window is gone and then for its process to end
 //   resources FILE                   the version block, icon groups and manifest of a program
+//   screen                           the screen size the desktop's programs see
 //
 // --desktop NAME works on the windows of a named desktop, such as the one that
 // `wine explorer /desktop=NAME,WxH program.exe` creates; without it, the caller's own desktop.
@@ -32,6 +33,7 @@
 //   string  BLOCK NAME VALUE
 //   icon    NAME SIZE...                     (each size WIDTHxHEIGHTxBITS, in resource order)
 //   manifest NAME TEXT
+//   screen  WIDTH HEIGHT
 //
 // KIND tells controls of the same class apart: a Button is a PushButton, CheckBox, RadioButton
 // or GroupBox by its style, since a group box and a button can carry the same text; other
@@ -631,7 +633,8 @@ int Usage() {
       "  wait-gone TITLE [TIMEOUT-MS]\n"
       "  click TITLE CLASS TEXT\n"
       "  close TITLE [TIMEOUT-MS]\n"
-      "  resources FILE");
+      "  resources FILE\n"
+      "  screen");
   return kExitUsage;
 }
 
@@ -686,6 +689,11 @@ int Run(int argc, wchar_t** argv) {
   if (command == L"close") return Close(args[0], timeoutMs);
   if (command == L"click" && count == 3) return Click(args[0], args[1], args[2]);
   if (command == L"resources" && count == 1) return Resources(args[0]);
+  if (command == L"screen" && count == 0) {
+    // The screen as the programs on this desktop see it, which centring is computed from.
+    Emit({"screen", Number(::GetSystemMetrics(SM_CXSCREEN)), Number(::GetSystemMetrics(SM_CYSCREEN))});
+    return kExitOk;
+  }
   return Usage();
 }
 
