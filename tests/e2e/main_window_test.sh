@@ -35,7 +35,10 @@ e2e_ensure_display
 e2e_prepare_wine
 
 # No recommendation window at this start.
-wine_run cmd /c 'echo [time_广告]> C:\windows\time.ini && echo time_广告1=1>> C:\windows\time.ini' >/dev/null 2>&1
+# The preference file in code page 936, written into the prefix's C:\WINDOWS (the emulator is
+# the wrapper followed by the prefix).
+prefix=${e2e_emulator[1]:?"the Wine prefix after the wrapper"}
+printf '[time_广告]\r\ntime_广告1=1\r\n' | iconv -f UTF-8 -t GBK >"$prefix/drive_c/windows/time.ini"
 
 screen=$(inspect screen)
 screen_w=$(field "$screen" 2)
