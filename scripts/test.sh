@@ -32,7 +32,7 @@ build_and_test() {
   echo "=== $preset: configure and build"
   cmake --preset "$preset" -DTESSIVO_WARNINGS_AS_ERRORS=ON >"$logs/$preset-configure.log" 2>&1 ||
     { cat "$logs/$preset-configure.log"; return 1; }
-  cmake --build --preset "$preset" 2>&1 | tee "$logs/$preset-build.log" | grep -E '^FAILED|error|warning' 
+  cmake --build --preset "$preset" 2>&1 | tee "$logs/$preset-build.log" | grep -E '^FAILED|error:|warning:'
   [[ ${PIPESTATUS[0]} -eq 0 ]] || { tail -50 "$logs/$preset-build.log"; return 1; }
   echo "=== $preset: tests"
   ctest --preset "$preset" 2>&1 | tee "$logs/$preset-test.log"
