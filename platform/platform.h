@@ -7,11 +7,17 @@ namespace tessivo {
 class Clock;
 class HttpRequestFactory;
 class MessageBoxService;
+class ProfileFiles;
+class Registry;
+class Shell;
 
 struct Platform {
   Clock& clock;
   MessageBoxService& messageBox;
   HttpRequestFactory& http;
+  Shell& shell;
+  Registry& registry;
+  ProfileFiles& profiles;
 };
 
 }  // namespace tessivo

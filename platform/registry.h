@@ -1,6 +1,7 @@
 // The registry, read and written as code page 936 bytes.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,6 +27,12 @@ class Registry {
   // The default value of a key (opened for reading), when it fits the 260-byte buffer;
   // nothing when the key cannot be opened or the value cannot be read.
   virtual std::optional<std::string> ReadDefaultValue(RegistryRoot root, std::string_view keyPath) = 0;
+
+  // Writes `value` as a string value (its bytes and a terminating zero) named `valueName` in
+  // the key `keyPath` (empty: the root itself), opening the key for writing or, when that
+  // fails, creating it with any missing keys above it. True when the value was written.
+  virtual bool WriteStringValue(RegistryRoot root, std::string_view keyPath, std::string_view valueName,
+                                std::string_view value) = 0;
 };
 
 }  // namespace tessivo

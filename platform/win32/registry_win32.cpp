@@ -44,4 +44,21 @@ std::optional<std::string> Win32Registry::ReadDefaultValue(RegistryRoot root, st
   return std::string(stored.substr(0, stored.find('\0')));
 }
 
+bool Win32Registry::WriteStringValue(RegistryRoot root, std::string_view keyPath, std::string_view valueName,
+                                     std::string_view value) {
+  const std::string path(keyPath);
+  const std::string name(valueName);
+  const std::string data(value);
+  HKEY opened = nullptr;
+  if (::RegOpenKeyExA(RootKey(root), path.c_str(), 0, KEY_WRITE, &opened) != ERROR_SUCCESS) {
+    // Creates the missing keys above it too.
+    opened = nullptr;
+    if (::RegCreateKeyA(RootKey(root), path.c_str(), &opened) != ERROR_SUCCESS) return false;
+  }
+  const RegistryKey key(opened);  // closed after a failed write too
+  // REG_SZ: the bytes and the terminating zero.
+  return ::RegSetValueExA(key.Get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
+                          static_cast<DWORD>(data.size() + 1)) == ERROR_SUCCESS;
+}
+
 }  // namespace tessivo::win32

@@ -7,6 +7,7 @@
 #include "platform/win32/http_request_win32.h"
 #include "platform/win32/message_box_win32.h"
 #include "platform/win32/process_win32.h"
+#include "platform/win32/profile_win32.h"
 #include "platform/win32/registry_win32.h"
 #include "platform/win32/shell_win32.h"
 #include "platform/win32/window_system_win32.h"
@@ -23,10 +24,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   win32::Win32Shell shell;
   win32::Win32Registry registry;
   win32::Win32Process process;
+  win32::Win32ProfileFiles profiles;
   SetFatalErrorMessageBox(&messageBox);
 
   win32::Win32WindowSystem windows(instance, shell, registry);
-  const Platform platform{clock, messageBox, http};
+  const Platform platform{clock, messageBox, http, shell, registry, profiles};
   ui::WindowModel model(windows);
   ui::RegisterProgramWindows(model, platform);
   return ui::RunProgram(process, model, messageBox, ui::kMainWindow);

@@ -1,4 +1,5 @@
-// A shell and a registry for tests: scripted results, and a record of what was started.
+// A shell and a registry for tests: scripted results, and a record of what was started and
+// written.
 #pragma once
 
 #include <cstdint>
@@ -42,10 +43,27 @@ class FakeShell : public Shell {
   }
 };
 
+struct RegistryWrite {
+  RegistryRoot root = RegistryRoot::CurrentUser;
+  std::string keyPath;
+  std::string valueName;
+  std::string value;
+  friend bool operator==(const RegistryWrite&, const RegistryWrite&) = default;
+};
+
 class FakeRegistry : public Registry {
  public:
   // Default values by (root, key path).
   std::map<std::pair<RegistryRoot, std::string>, std::string> defaultValues;
+  // Every string value asked to be written, in order, and what the writes report.
+  std::vector<RegistryWrite> writes;
+  bool writeResult = true;
+
+  bool WriteStringValue(RegistryRoot root, std::string_view keyPath, std::string_view valueName,
+                        std::string_view value) override {
+    writes.push_back({root, std::string(keyPath), std::string(valueName), std::string(value)});
+    return writeResult;
+  }
 
   std::optional<std::string> ReadDefaultValue(RegistryRoot root, std::string_view keyPath) override {
     const auto found = defaultValues.find({root, std::string(keyPath)});

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/process.h"
+#include "settings/preferences.h"
 #include "tests/fakes/fake_platform.h"
 #include "tests/fakes/fake_window_system.h"
 #include "ui/startup.h"
@@ -30,11 +31,17 @@ class QuietProcess : public ProcessServices {
 
 constexpr const char* kCaption = "Tessivo时间同步器";
 
+// These tests look at MainWindow alone: the stored preference keeps the recommendation away.
+void HideRecommendation(FakePlatform& fake) {
+  fake.profiles.Set(settings::kPreferenceFile, settings::kPreferenceSection, settings::kPreferenceKey, "1");
+}
+
 TEST(MainWindow, StartsCentredWithTheClockFilledBeforeItIsShown) {
   FakeWindowSystem toolkit;
   toolkit.screen = {1024, 768};
   FakePlatform fake;
   fake.clock.now = {2012, 3, 16, 8, 5, 9, 5};
+  HideRecommendation(fake);
   QuietProcess process;
   WindowModel model(toolkit);
   RegisterProgramWindows(model, fake.platform);
@@ -67,6 +74,7 @@ TEST(MainWindow, StartsCentredWithTheClockFilledBeforeItIsShown) {
 TEST(MainWindow, ControlsInCreationOrderWithTheGroupBoxMembersInside) {
   FakeWindowSystem toolkit;
   FakePlatform fake;
+  HideRecommendation(fake);
   WindowModel model(toolkit);
   RegisterProgramWindows(model, fake.platform);
   ASSERT_TRUE(model.LoadStartWindow(kMainWindow));

@@ -15,6 +15,8 @@
 #include "sync/clock_correction.h"
 #include "tests/fakes/fake_clock.h"
 #include "tests/fakes/fake_message_box.h"
+#include "tests/fakes/fake_profile.h"
+#include "tests/fakes/fake_shell.h"
 #include "tests/windows/loopback_http_server.h"
 
 namespace tessivo {
@@ -349,7 +351,10 @@ TEST(WinHttpRequestObject, CarriesTheClockCorrection) {
   testing::FakeClock clock;
   testing::FakeMessageBox messageBox;
   win32::WinHttpRequestFactory http;
-  const Platform platform{clock, messageBox, http};
+  testing::FakeShell shell;
+  testing::FakeRegistry registry;
+  testing::FakeProfileFiles profiles;
+  const Platform platform{clock, messageBox, http, shell, registry, profiles};
 
   EXPECT_TRUE(SetClockFromServer(server.BaseAddress(), platform));
   EXPECT_EQ(clock.setRequests, (std::vector<DateFields>{{2012, 3, 16, 15, 30, 0, 5}}));

@@ -12,6 +12,7 @@
 #include "platform/platform.h"
 #include "platform/win32/code_page.h"
 #include "platform/win32/window_system_win32.h"
+#include "settings/preferences.h"
 #include "tests/fakes/fake_platform.h"
 #include "tests/fakes/fake_shell.h"
 #include "ui/link_label.h"
@@ -51,6 +52,8 @@ class ProgramWindows : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(toolkit.Ready());
     fake.clock.now = {2012, 3, 16, 8, 5, 9, 5};
+    // MainWindow alone: the stored preference keeps the recommendation away.
+    fake.profiles.Set(settings::kPreferenceFile, settings::kPreferenceSection, settings::kPreferenceKey, "1");
     ui::RegisterProgramWindows(model, fake.platform);
   }
 

@@ -6,7 +6,11 @@
 #include "datetime/date_time.h"
 #include "platform/platform.h"
 #include "ui/window_model.h"
+#include "settings/home_page.h"
+#include "sync/sync_procedure.h"
 #include "ui/windows/main_window.h"
+#include "ui/windows/recommend_window.h"
+#include "ui/windows/sync_result_window.h"
 
 namespace tessivo::ui {
 namespace {
@@ -20,9 +24,25 @@ void ShowCurrentTime(WindowModel& model, const Platform& platform) {
 
 void RegisterProgramWindows(WindowModel& model, const Platform& platform) {
   model.RegisterWindow(MainWindowDefinition());
+  model.RegisterWindow(RecommendWindowDefinition());
+  model.RegisterWindow(SyncResultWindowDefinition());
 
-  model.RegisterHandler(std::string(kMainWindowCreated), [&model, &platform] { ShowCurrentTime(model, platform); });
+  // The clock is filled before the first show; then the recommendation, modally over
+  // MainWindow, which stays hidden and disabled until it has gone.
+  model.RegisterHandler(std::string(kMainWindowCreated), [&model, &platform] {
+    ShowCurrentTime(model, platform);
+    model.LoadWindow(kRecommendWindow, kMainWindow, true);
+  });
   model.RegisterHandler(std::string(kMainWindowTick), [&model, &platform] { ShowCurrentTime(model, platform); });
+  // The sync button: opens SyncResultWindow over MainWindow and reports the run there.
+  model.RegisterHandler(std::string(kSyncProcedure), [&model, &platform] { SyncProcedure(model, platform); });
+  // The home-page button of both windows.
+  model.RegisterHandler(std::string(kSetPortalHomePage),
+                        [&platform] { settings::SetPortalHomePage(platform.registry, platform.messageBox); });
+  model.RegisterHandler(std::string(kRecommendWindowCreated),
+                        [&model, &platform] { OnRecommendWindowCreated(model, platform); });
+  model.RegisterHandler(std::string(kRecommendWindowClose),
+                        [&model, &platform] { OnRecommendWindowClose(model, platform); });
 }
 
 }  // namespace tessivo::ui
