@@ -177,6 +177,13 @@ fi
 
 inspect() { "$wine" "$wininspect" --desktop "$desktop" "$@"; }
 
+# Addresses the program opens (the portal, when the recommendation window is closed) go to a
+# stand-in browser that only notes them: there is no one to look at a browser here.
+mkdir -p "$logs/bin"
+printf '#!/bin/sh\nprintf "%%s\\n" "$*" >>"%s/opened.txt"\n' "$logs" >"$logs/bin/xdg-open"
+chmod +x "$logs/bin/xdg-open"
+export PATH=$logs/bin:$PATH
+
 say "starting $exe_name in Wine's virtual desktop"
 "$wine" explorer "/desktop=$desktop,$screen" "$exe_name" </dev/null >"$logs/program.log" 2>&1 &
 program_pid=$!
@@ -184,6 +191,23 @@ program_pid=$!
 shots=$build_dir/screenshots
 mkdir -p "$shots"
 shot=$shots/run-$(date +%Y%m%d-%H%M%S).png
+
+# Until the user has asked not to see it again, the recommendation window comes first and the
+# main window waits behind it: picture it, then close it with its own button, as a user would.
+recommend_title=推荐
+say "waiting for the first window (at most $((window_wait_ms / 1000)) s)"
+for ((i = 0; i < window_wait_ms / 1000; i++)); do
+  inspect wait-window "$title" 500 >/dev/null 2>&1 && break
+  if inspect wait-window "$recommend_title" 500 >/dev/null 2>&1; then
+    sleep 0.5
+    import -window root "${shot%.png}-recommend.png" 2>/dev/null &&
+      say "the recommendation window came first; screenshot: ${shot%.png}-recommend.png"
+    inspect click "$recommend_title" PushButton 关闭 >/dev/null 2>&1 ||
+      fail "the recommendation window's 关闭 button could not be clicked"
+    say "closed it with 关闭 (the next start shows it again; tick 以后不再提示本窗口 to stop that)"
+    break
+  fi
+done
 
 say "waiting for the window \"$title\" (at most $((window_wait_ms / 1000)) s)"
 if ! window=$(inspect wait-window "$title" "$window_wait_ms" 2>"$logs/inspect.log"); then
@@ -224,5 +248,6 @@ for ((i = 0; i < exit_wait_s * 10; i++)); do
 done
 kill -0 "$program_pid" 2>/dev/null && fail "Wine's desktop is still running $exit_wait_s s after the program closed"
 program_pid=
+[[ -s $logs/opened.txt ]] && say "addresses the program asked the browser to open: $(tr '\n' ' ' <"$logs/opened.txt")"
 say "done"
 exit 0
