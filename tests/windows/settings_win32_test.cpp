@@ -22,6 +22,7 @@
 #include "settings/home_page.h"
 #include "settings/portal.h"
 #include "settings/preferences.h"
+#include "tests/windows/win32_test_util.h"
 #include "tests/fakes/fake_message_box.h"
 #include "tests/fakes/fake_platform.h"
 #include "ui/link_label.h"
@@ -200,22 +201,10 @@ TEST_F(PreferenceFile, ThePathSectionAndKeyAreReadWithoutLeadingBlanks) {
   EXPECT_EQ(settings::ReadProfileText(profiles, "  " + path, " \ttime_广告", "\x01time_广告1"), "1");
 }
 
-std::wstring Wide(std::string_view text) { return CodePageToWide(kTextCodePage, text); }
-
-std::wstring TextOf(HWND window) {
-  wchar_t buffer[512] = {};
-  ::GetWindowTextW(window, buffer, 512);
-  return buffer;
-}
-
-HWND Hwnd(UiHandle handle) { return reinterpret_cast<HWND>(handle); }
-
-ui::Rect ClientRectOf(HWND control, HWND window) {
-  RECT r;
-  ::GetWindowRect(control, &r);
-  ::MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
-  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
-}
+using test_util::Hwnd;
+using test_util::RectIn;
+using test_util::TextOf;
+using test_util::Wide;
 
 // The program's windows at start-up; the timer below looks at RecommendWindow from inside the
 // modal wait and then closes it with its own button.
@@ -272,7 +261,7 @@ class RecommendWindowOnScreen : public ::testing::Test {
       HWND hwnd = Hwnd(model.ControlHandle(ui::kRecommendWindow, control.name));
       ASSERT_NE(hwnd, nullptr);
       EXPECT_EQ(::GetParent(hwnd), window);
-      EXPECT_EQ(ClientRectOf(hwnd, window), control.rect);
+      EXPECT_EQ(RectIn(hwnd, window), control.rect);
       EXPECT_TRUE(::IsWindowVisible(hwnd));
       const bool tabStop = control.kind == ui::ControlKind::PushButton || control.kind == ui::ControlKind::RadioButton;
       EXPECT_EQ((::GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_TABSTOP) != 0, tabStop);

@@ -13,6 +13,7 @@
 #include "platform/win32/code_page.h"
 #include "platform/win32/window_system_win32.h"
 #include "settings/preferences.h"
+#include "tests/windows/win32_test_util.h"
 #include "tests/fakes/fake_platform.h"
 #include "ui/window_model.h"
 #include "ui/windows/main_window.h"
@@ -24,23 +25,10 @@
 namespace tessivo::win32 {
 namespace {
 
-std::wstring Wide(std::string_view text) { return CodePageToWide(kTextCodePage, text); }
-
-std::wstring TextOf(HWND window) {
-  wchar_t buffer[512] = {};
-  ::GetWindowTextW(window, buffer, 512);
-  return buffer;
-}
-
-HWND Hwnd(UiHandle handle) { return reinterpret_cast<HWND>(handle); }
-
-// A rectangle relative to the client area of `parent`.
-ui::Rect RectIn(HWND window, HWND parent) {
-  RECT r;
-  ::GetWindowRect(window, &r);
-  ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
-  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
-}
+using test_util::Hwnd;
+using test_util::RectIn;
+using test_util::TextOf;
+using test_util::Wide;
 
 // The texts of a window's children, top of the stacking order first.
 std::vector<std::wstring> StackOf(HWND parent) {

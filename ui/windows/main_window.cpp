@@ -5,6 +5,7 @@
 #include <string>
 
 #include "settings/portal.h"
+#include "ui/windows/layout.h"
 #include "ui/windows/maker.h"
 
 namespace tessivo::ui {
@@ -12,33 +13,11 @@ namespace {
 
 constexpr std::string_view kGroupBox = "分组框1";
 
-FontDescription YaHei12() {
-  FontDescription font;
-  font.faceName = "微软雅黑";
-  font.height = -12;  // a 12-pixel character height
-  font.weight = 400;
-  return font;
-}
-
+// Only the two buttons take the keyboard focus.
 ControlDefinition Control(std::string_view name, ControlKind kind, std::string_view container, Rect rect,
                           std::string_view text) {
-  ControlDefinition c;
-  c.name = std::string(name);
-  c.kind = kind;
-  c.container = std::string(container);
-  c.rect = rect;
-  c.text = std::string(text);
+  ControlDefinition c = MakeControl(name, kind, container, rect, text);
   c.tabStop = kind == ControlKind::PushButton;
-  return c;
-}
-
-ControlDefinition Link(std::string_view name, std::string_view container, Rect rect, std::string_view text,
-                       std::string_view address, Color normal, Color hover) {
-  ControlDefinition c = Control(name, ControlKind::LinkLabel, container, rect, text);
-  c.webAddress = std::string(address);
-  c.normalColor = normal;
-  c.visitedColor = normal;
-  c.hoverColor = hover;
   return c;
 }
 
@@ -62,7 +41,7 @@ WindowDefinition MainWindowDefinition() {
   s.keepActiveTitleBar = true;
   s.createdHandler = std::string(kMainWindowCreated);
 
-  ControlDefinition siteLink = Link("超级链接框3", "", {205, 108, 72, 8}, kMakerSiteName, kMakerHomePage, kRed, kBlue);
+  ControlDefinition siteLink = MakeWebLink("超级链接框3", "", {205, 108, 72, 8}, kMakerSiteName, kMakerHomePage, kRed, kBlue);
 
   ControlDefinition supportLabel = Control("标签3", ControlKind::Label, kGroupBox, {73, 41, 136, 16}, "↓点击支持Tessivo发展↓");
   supportLabel.textColor = kRed;
@@ -73,17 +52,17 @@ WindowDefinition MainWindowDefinition() {
   homePageButton.clickHandler = std::string(kSetPortalHomePage);
 
   ControlDefinition portalLink =
-      Link("超级链接框4", kGroupBox, {13, 62, 237, 16}, "2345网址导航 - 中国最好的网址导航", PortalAddress, kBlue, kRed);
+      MakeWebLink("超级链接框4", kGroupBox, {13, 62, 237, 16}, "2345网址导航 - 中国最好的网址导航", PortalAddress, kBlue, kRed);
 
   ControlDefinition copyright = Control("标签2", ControlKind::Label, "", {156, 104, 179, 16}, kMakerCopyright);
   copyright.textColor = kRed;
   copyright.border = Border::SingleLine;
 
-  ControlDefinition microblogLink = Link("超级链接框2", "", {76, 104, 54, 16}, "官方微博", kMakerMicroblog, kBlue, kRed);
+  ControlDefinition microblogLink = MakeWebLink("超级链接框2", "", {76, 104, 54, 16}, "官方微博", kMakerMicroblog, kBlue, kRed);
   microblogLink.border = Border::SingleLine;
   microblogLink.font = YaHei12();
 
-  ControlDefinition homeLink = Link("超级链接框1", "", {18, 104, 54, 16}, "官方网站", kMakerHomePage, kBlue, kRed);
+  ControlDefinition homeLink = MakeWebLink("超级链接框1", "", {18, 104, 54, 16}, "官方网站", kMakerHomePage, kBlue, kRed);
   homeLink.border = Border::SingleLine;
   homeLink.font = YaHei12();
 

@@ -10,29 +10,22 @@
 #include "settings/preferences.h"
 #include "ui/window_model.h"
 #include "ui/windows/main_window.h"
+#include "ui/windows/layout.h"
 #include "ui/windows/maker.h"
 
 namespace tessivo::ui {
 namespace {
 
+// Every control lies directly in the window; the buttons and the radio button take the focus.
 ControlDefinition Control(std::string_view name, ControlKind kind, Rect rect, std::string_view text) {
-  ControlDefinition c;
-  c.name = std::string(name);
-  c.kind = kind;
-  c.rect = rect;
-  c.text = std::string(text);
+  ControlDefinition c = MakeControl(name, kind, "", rect, text);
   c.tabStop = kind == ControlKind::PushButton || kind == ControlKind::RadioButton;
   return c;
 }
 
 // Every link here is blue, red under the mouse, and holds a web address.
 ControlDefinition Link(std::string_view name, Rect rect, std::string_view text, std::string_view address) {
-  ControlDefinition c = Control(name, ControlKind::LinkLabel, rect, text);
-  c.webAddress = std::string(address);
-  c.normalColor = kBlue;
-  c.visitedColor = kBlue;
-  c.hoverColor = kRed;
-  return c;
+  return MakeWebLink(name, "", rect, text, address, kBlue, kRed);
 }
 
 std::string ReadPreference(const Platform& platform) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "ui/windows/layout.h"
 #include "ui/windows/maker.h"
 #include "ui/windows/share_links.h"
 
@@ -16,14 +17,7 @@ constexpr std::string_view kGroupBox = "分组框1";
 // No tab stops anywhere: the window has nothing to type into or press with the keyboard.
 ControlDefinition Control(std::string_view name, ControlKind kind, std::string_view container, Rect rect,
                           std::string_view text) {
-  ControlDefinition c;
-  c.name = std::string(name);
-  c.kind = kind;
-  c.container = std::string(container);
-  c.rect = rect;
-  c.text = std::string(text);
-  c.tabStop = false;
-  return c;
+  return MakeControl(name, kind, container, rect, text);
 }
 
 // Every label sits in the group box: black on button face, one line, left-aligned, vertically
@@ -39,18 +33,9 @@ ControlDefinition Label(std::string_view name, Rect rect, std::string_view text)
 
 // Blue, red under the mouse, framed, in YaHei at a 12-pixel character height.
 ControlDefinition ShareLink(std::string_view name, Rect rect, std::string_view text, std::string address) {
-  ControlDefinition c = Control(name, ControlKind::LinkLabel, kGroupBox, rect, text);
-  c.linkKind = kLinkKindWeb;
-  c.webAddress = std::move(address);
-  c.normalColor = kBlue;
-  c.visitedColor = kBlue;
-  c.hoverColor = kRed;
+  ControlDefinition c = MakeWebLink(name, kGroupBox, rect, text, address, kBlue, kRed);
   c.border = Border::SingleLine;
-  FontDescription font;
-  font.faceName = "微软雅黑";
-  font.height = -12;
-  font.weight = 400;
-  c.font = font;
+  c.font = YaHei12();
   return c;
 }
 
